@@ -247,7 +247,7 @@ bool IsOverflow(std::string_view number) {
             }
         }
     }
-    if (i < number.size() && number[i] == 'e') {
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
         ++i;
         bool negative = false;
         if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
