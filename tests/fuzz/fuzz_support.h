@@ -33,9 +33,9 @@ public:
         const auto value = static_cast<int8_t>(Byte());
         switch (mode % 16) {
             case 14:
-                return INT32_MIN + value + 128;
+                return INT32_MIN + (value + 128);
             case 15:
-                return INT32_MAX - value - 127;
+                return INT32_MAX - (value + 128);
             default:
                 return value;
         }
