@@ -7,6 +7,10 @@
 #include <limits>
 #include <system_error>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr size_t kNotFound = std::string_view::npos;
@@ -30,18 +34,50 @@ bool EqualIgnoringCase(const char* a, const char* b, size_t n) {
     return true;
 }
 
-// True when all eight bytes of the block at `p` are 0x80 or above.
+// The byte scans below look at 64 bytes at a time where SSE2 is there (every x86-64), else at 32.
+#if defined(__SSE2__)
+constexpr size_t kBlock = 64;
+
+// True when every byte of the block at `p` is 0x80 or above.
+bool AllHighBytes(const char* p) {
+    const auto* v = reinterpret_cast<const __m128i*>(p);
+    const __m128i all = _mm_and_si128(_mm_and_si128(_mm_loadu_si128(v), _mm_loadu_si128(v + 1)),
+                                      _mm_and_si128(_mm_loadu_si128(v + 2), _mm_loadu_si128(v + 3)));
+    return _mm_movemask_epi8(all) == 0xFFFF;
+}
+#else
+constexpr size_t kBlock = 32;
+
 bool AllHighBytes(const char* p) {
     constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-    uint64_t a = 0;
-    uint64_t b = 0;
-    uint64_t c = 0;
-    uint64_t d = 0;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    std::memcpy(&c, p + 16, 8);
-    std::memcpy(&d, p + 24, 8);
-    return (a & b & c & d & kHighBits) == kHighBits;
+    uint64_t w[4];
+    std::memcpy(w, p, sizeof w);
+    return (w[0] & w[1] & w[2] & w[3] & kHighBits) == kHighBits;
+}
+#endif
+
+// The first offset in [begin, end) that holds a byte below 0x80, or `end`.
+size_t FirstAsciiByte(const char* data, size_t begin, size_t end) {
+    size_t i = begin;
+    while (end - i >= kBlock && AllHighBytes(data + i)) {
+        i += kBlock;
+    }
+    while (i < end && IsLeadByte(data[i])) {
+        ++i;
+    }
+    return i;
+}
+
+// The offset just after the last byte below 0x80 in [begin, end), or `begin` when there is none.
+size_t AfterLastAsciiByte(const char* data, size_t begin, size_t end) {
+    size_t i = end;
+    while (i - begin >= kBlock && AllHighBytes(data + i - kBlock)) {
+        i -= kBlock;
+    }
+    while (i > begin && IsLeadByte(data[i - 1])) {
+        --i;
+    }
+    return i;
 }
 
 // Whether the character walk that starts at `boundary` (a character start) lands on `k` (k >= boundary).
@@ -50,16 +86,7 @@ bool AllHighBytes(const char* p) {
 // always starts a character. Only the run of bytes of 0x80 or above just before `k` is therefore in doubt, and
 // within such a run the bytes pair up from its start: `k` starts a character when the run's length is even.
 bool StartsCharacter(std::string_view text, size_t boundary, size_t k) {
-    const char* const data = text.data();
-    size_t i = k;
-    constexpr size_t kBlock = 32;
-    while (i - boundary >= kBlock && AllHighBytes(data + i - kBlock)) {
-        i -= kBlock;
-    }
-    while (i > boundary && IsLeadByte(data[i - 1])) {
-        --i;
-    }
-    return (k - i) % 2 == 0;
+    return (k - AfterLastAsciiByte(text.data(), boundary, k)) % 2 == 0;
 }
 
 // The first offset at or after `from` where the needle matches, on any byte.
@@ -86,9 +113,28 @@ size_t FindFromCharacter(std::string_view text, std::string_view needle, size_t 
     if (needle.empty()) {
         return from < text.size() ? from : kNotFound;
     }
+    const bool asciiFirst = !IsLeadByte(needle[0]);
     size_t boundary = from;
-    for (size_t k = FindBytes(text, needle, from, ignoreCase); k != kNotFound;
-         k = FindBytes(text, needle, k + 1, ignoreCase)) {
+    while (boundary < text.size()) {
+        if (asciiFirst) {
+            // Such a needle can only match at a byte below 0x80. A run of bytes of 0x80 or above is passed in one
+            // scan: its bytes pair up, so the byte after it starts a character when the run's length is even. On a
+            // page of Chinese text this reads the bytes once, where the byte search and the check after it would
+            // read them twice.
+            const size_t ascii = FirstAsciiByte(text.data(), boundary, text.size());
+            if (ascii == text.size()) {
+                return kNotFound;
+            }
+            const bool secondByte = (ascii - boundary) % 2 != 0;
+            boundary = secondByte ? ascii + 1 : ascii;
+            if (secondByte) {
+                continue;
+            }
+        }
+        const size_t k = FindBytes(text, needle, boundary, ignoreCase);
+        if (k == kNotFound) {
+            return kNotFound;
+        }
         if (StartsCharacter(text, boundary, k)) {
             return k;
         }
@@ -109,7 +155,7 @@ struct NormalisedChar {
     size_t width;  // bytes of the original text it stands for
 };
 
-NormalisedChar NormalisedAt(std::string_view text, size_t i) {
+inline NormalisedChar NormalisedAt(std::string_view text, size_t i) {
     if (i >= text.size()) {
         return {kStop, 0};
     }
@@ -118,7 +164,7 @@ NormalisedChar NormalisedAt(std::string_view text, size_t i) {
         return {first, 1};
     }
     if (i + 1 == text.size()) {
-        return {kStop, 0};
+        return {kStop, 0};  // a dangling lead byte ends the walk
     }
     const unsigned char second = Byte(text[i + 1]);
     if (first == 0xA3 && second >= 0xA1 && second <= 0xFE) {
@@ -144,80 +190,32 @@ constexpr bool IsSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 constexpr bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 constexpr bool IsExponentLetter(int c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
-// Where the number lies in the original text, and whether from_chars can read those bytes as they are.
-struct NumberSpan {
-    size_t begin = 0;  // the sign, or the first digit or point
-    size_t end = 0;
-    bool hasDigit = false;
-    bool plain = true;  // ASCII only, no leading "+", no d/D exponent
-};
-
-NumberSpan ScanNumber(std::string_view text) {
-    NumberSpan span;
-    size_t i = 0;
-    NormalisedChar c = NormalisedAt(text, i);
-    while (IsSpace(c.byte)) {
-        i += c.width;
-        c = NormalisedAt(text, i);
-    }
-    span.begin = i;
-    if (c.byte == '+' || c.byte == '-') {
-        span.plain = c.width == 1 && c.byte == '-';
-        i += c.width;
-        c = NormalisedAt(text, i);
-    }
-    bool point = false;
-    while (IsDigit(c.byte) || (c.byte == '.' && !point)) {
-        span.hasDigit = span.hasDigit || c.byte != '.';
-        point = point || c.byte == '.';
-        span.plain = span.plain && c.width == 1;
-        i += c.width;
-        c = NormalisedAt(text, i);
-    }
-    if (!span.hasDigit) {
-        return span;
-    }
-    span.end = i;
-
-    // The exponent counts only when it has a digit.
-    if (!IsExponentLetter(c.byte)) {
-        return span;
-    }
-    bool plainExponent = c.width == 1 && (c.byte == 'e' || c.byte == 'E');
-    i += c.width;
-    c = NormalisedAt(text, i);
-    if (c.byte == '+' || c.byte == '-') {
-        plainExponent = plainExponent && c.width == 1;
-        i += c.width;
-        c = NormalisedAt(text, i);
-    }
-    if (!IsDigit(c.byte)) {
-        return span;
-    }
-    while (IsDigit(c.byte)) {
-        plainExponent = plainExponent && c.width == 1;
-        i += c.width;
-        c = NormalisedAt(text, i);
-    }
-    span.end = i;
-    span.plain = span.plain && plainExponent;
-    return span;
-}
-
-// The number in the form from_chars reads: full-width forms made ASCII, no leading "+", "e" for the exponent.
-std::string NormaliseNumber(std::string_view text, const NumberSpan& span) {
-    std::string out;
-    out.reserve(span.end - span.begin);
-    for (size_t i = span.begin; i < span.end;) {
-        const NormalisedChar c = NormalisedAt(text, i);
-        const bool leadingPlus = i == span.begin && c.byte == '+';
-        if (!leadingPlus) {
-            out.push_back(IsExponentLetter(c.byte) ? 'e' : static_cast<char>(c.byte));
+// The number found so far, in the form from_chars reads: ASCII, no leading "+", "e" for the exponent. Typed
+// numbers are short and stay in the object; a long one moves to the heap.
+class NumberText {
+public:
+    void Append(int c) {
+        if (size_ < kInlineSize) {
+            inline_[size_++] = static_cast<char>(c);
+            return;
         }
-        i += c.width;
+        if (size_ == kInlineSize) {
+            heap_.assign(inline_, kInlineSize);
+        }
+        heap_.push_back(static_cast<char>(c));
+        ++size_;
     }
-    return out;
-}
+
+    std::string_view View() const {
+        return size_ <= kInlineSize ? std::string_view(inline_, size_) : std::string_view(heap_);
+    }
+
+private:
+    static constexpr size_t kInlineSize = 64;
+    char inline_[kInlineSize];  // only the first size_ bytes are ever read
+    size_t size_ = 0;
+    std::string heap_;
+};
 
 // from_chars reports a result outside the double range without giving it. The number's decimal order of magnitude
 // tells the two ends apart: an overflow is above 1e308 and an underflow below 1e-323, so the sign of the order
@@ -247,7 +245,7 @@ bool IsOverflow(std::string_view number) {
             }
         }
     }
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    if (i < number.size() && number[i] == 'e') {
         ++i;
         bool negative = false;
         if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
@@ -286,14 +284,55 @@ std::string IntegerToText(int32_t value) {
 std::string BytesToText(std::string_view bytes) { return std::string(bytes.substr(0, bytes.find('\0'))); }
 
 double TextToNumber(std::string_view text) {
-    const NumberSpan span = ScanNumber(text);
-    if (!span.hasDigit) {
+    size_t i = 0;
+    NormalisedChar c = NormalisedAt(text, i);
+    const auto next = [&] {
+        i += c.width;
+        c = NormalisedAt(text, i);
+    };
+    while (IsSpace(c.byte)) {
+        next();
+    }
+    NumberText number;
+    if (c.byte == '+' || c.byte == '-') {
+        if (c.byte == '-') {
+            number.Append('-');
+        }
+        next();
+    }
+    bool digit = false;
+    bool point = false;
+    for (;; next()) {
+        if (IsDigit(c.byte)) {
+            digit = true;
+        } else if (c.byte == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        number.Append(c.byte);
+    }
+    if (!digit) {
         return 0.0;
     }
-    if (span.plain) {
-        return ConvertNumber(text.substr(span.begin, span.end - span.begin));
+    // The exponent counts only when its letter and sign are followed by a digit.
+    if (IsExponentLetter(c.byte)) {
+        next();
+        const int sign = c.byte == '+' || c.byte == '-' ? c.byte : 0;
+        if (sign != 0) {
+            next();
+        }
+        if (IsDigit(c.byte)) {
+            number.Append('e');
+            if (sign == '-') {
+                number.Append('-');
+            }
+            for (; IsDigit(c.byte); next()) {
+                number.Append(c.byte);
+            }
+        }
     }
-    return ConvertNumber(NormaliseNumber(text, span));
+    return ConvertNumber(number.View());
 }
 
 int64_t TruncateToInteger(double x) {
