@@ -40,9 +40,18 @@ void AppendChineseCharacter(std::string& page, Random& random) {
 
 // Mostly ASCII, like the HTML of a web page: tags, words, and now and then a few Chinese characters (~5%).
 std::string MostlyAsciiPage(size_t size) {
-    static constexpr std::string_view kWords[] = {"<div class=\"item\">", "</div>", "<a href=\"/p/", "\">",
-                                                  "</a>",  "the ",  "version ", "download ",
-                                                  "12345", "\n",    "<br/>",    "click "};
+    static constexpr std::string_view kWords[] = {"<div class=\"item\">",
+                                                  "</div>",
+                                                  "<a href=\"/p/",
+                                                  "\">",
+                                                  "</a>",
+                                                  "the ",
+                                                  "version ",
+                                                  "download ",
+                                                  "12345",
+                                                  "\n",
+                                                  "<br/>",
+                                                  "click "};
     Random random;
     std::string page;
     page.reserve(size + 64);

@@ -15,9 +15,13 @@ namespace {
 
 constexpr size_t kNotFound = std::string_view::npos;
 
-constexpr unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+constexpr unsigned char Byte(char c) {
+    return static_cast<unsigned char>(c);
+}
 
-constexpr bool IsLeadByte(char c) { return Byte(c) >= 0x80; }
+constexpr bool IsLeadByte(char c) {
+    return Byte(c) >= 0x80;
+}
 
 // Only the ASCII letters fold; every other byte, two-byte characters' bytes included, must match exactly.
 constexpr unsigned char FoldCase(char c) {
@@ -100,7 +104,8 @@ size_t FindBytes(std::string_view text, std::string_view needle, size_t from, bo
     const unsigned char first = FoldCase(needle[0]);
     const size_t last = text.size() - needle.size();
     for (size_t i = from; i <= last; ++i) {
-        if (FoldCase(text[i]) == first && EqualIgnoringCase(text.data() + i + 1, needle.data() + 1, needle.size() - 1)) {
+        if (FoldCase(text[i]) == first &&
+            EqualIgnoringCase(text.data() + i + 1, needle.data() + 1, needle.size() - 1)) {
             return i;
         }
     }
@@ -186,9 +191,15 @@ inline NormalisedChar NormalisedAt(std::string_view text, size_t i) {
     return {kStop, 0};
 }
 
-constexpr bool IsSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-constexpr bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-constexpr bool IsExponentLetter(int c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+constexpr bool IsSpace(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+constexpr bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsExponentLetter(int c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 // The number found so far, in the form from_chars reads: ASCII, no leading "+", "e" for the exponent. Typed
 // numbers are short and stay in the object; a long one moves to the heap.
@@ -281,7 +292,9 @@ std::string IntegerToText(int32_t value) {
     return {buffer, result.ptr};
 }
 
-std::string BytesToText(std::string_view bytes) { return std::string(bytes.substr(0, bytes.find('\0'))); }
+std::string BytesToText(std::string_view bytes) {
+    return std::string(bytes.substr(0, bytes.find('\0')));
+}
 
 double TextToNumber(std::string_view text) {
     size_t i = 0;
@@ -344,7 +357,9 @@ int64_t TruncateToInteger(double x) {
     return std::numeric_limits<int64_t>::min();
 }
 
-int32_t TextLength(std::string_view text) { return static_cast<int32_t>(text.size()); }
+int32_t TextLength(std::string_view text) {
+    return static_cast<int32_t>(text.size());
+}
 
 int32_t FindText(std::string_view text, std::string_view needle, int32_t start, bool ignoreCase) {
     const size_t from = start >= 1 ? static_cast<size_t>(start) - 1 : 0;

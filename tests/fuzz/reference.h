@@ -9,9 +9,13 @@
 
 namespace reference {
 
-inline bool High(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+inline bool High(char c) {
+    return static_cast<unsigned char>(c) >= 0x80;
+}
 
-inline bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsLetter(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 inline bool BytesMatch(char a, char b, bool ignoreCase) {
     const auto x = static_cast<unsigned char>(a);
@@ -31,7 +35,9 @@ inline bool MatchesAt(std::string_view text, size_t offset, std::string_view nee
     return true;
 }
 
-inline size_t ScanOffset(int32_t start) { return start >= 1 ? static_cast<size_t>(start) - 1 : 0; }
+inline size_t ScanOffset(int32_t start) {
+    return start >= 1 ? static_cast<size_t>(start) - 1 : 0;
+}
 
 inline int32_t FindText(std::string_view text, std::string_view needle, int32_t start, bool ignoreCase) {
     size_t offset = ScanOffset(start);

@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string arguments = "start " + std::to_string(start) + " count " + std::to_string(count) +
                                       (caseSensitive ? " caseSensitive" : "");
         fuzz::Fail("ReplaceText",
-                   {{"text", text}, {"needle", needle}, {"replacement", replacement}, {"arguments", arguments}},
-                   actual, expected);
+                   {{"text", text}, {"needle", needle}, {"replacement", replacement}, {"arguments", arguments}}, actual,
+                   expected);
     }
     return 0;
 }

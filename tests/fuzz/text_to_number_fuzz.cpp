@@ -2,6 +2,7 @@
 // machine that remembers its last accepting state, and converts with strtod. The target never calls setlocale, so
 // strtod runs in the "C" locale and reads "." as the point.
 // Input: the text itself.
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -78,7 +79,9 @@ constexpr State kNext[kDead][6] = {
     /* exp    */ {kDead, kDead, kExponent, kDead, kDead, kDead},
 };
 
-bool Accepting(State s) { return s == kInteger || s == kFraction || s == kExponent; }
+bool Accepting(State s) {
+    return s == kInteger || s == kFraction || s == kExponent;
+}
 
 double ReferenceTextToNumber(std::string_view text) {
     const std::string normal = Normalise(text);
@@ -100,8 +103,7 @@ double ReferenceTextToNumber(std::string_view text) {
 }
 
 std::string Bits(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
+    const auto bits = std::bit_cast<uint64_t>(value);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%016llX %.17g", static_cast<unsigned long long>(bits), value);
     return buffer;
@@ -113,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double actual = TextToNumber(text);
     const double expected = ReferenceTextToNumber(text);
-    if (std::memcmp(&actual, &expected, sizeof actual) != 0) {
+    // Bit for bit: the sign of a zero counts too.
+    if (std::bit_cast<uint64_t>(actual) != std::bit_cast<uint64_t>(expected)) {
         fuzz::Fail("TextToNumber", {{"text", text}}, Bits(actual), Bits(expected));
     }
     return 0;

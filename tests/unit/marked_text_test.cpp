@@ -18,9 +18,13 @@ struct TextBetweenCase {
     bool ignoreCase;
     std::string_view expected;
 };
-void PrintTo(const TextBetweenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextBetweenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-std::string CaseName(const testing::TestParamInfo<TextBetweenCase>& info) { return std::string(info.param.name); }
+std::string CaseName(const testing::TestParamInfo<TextBetweenCase>& info) {
+    return std::string(info.param.name);
+}
 
 class TextBetweenTest : public testing::TestWithParam<TextBetweenCase> {};
 

@@ -29,7 +29,9 @@ struct IntegerToTextCase {
     int32_t value;
     std::string_view expected;
 };
-void PrintTo(const IntegerToTextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const IntegerToTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class IntegerToTextTest : public testing::TestWithParam<IntegerToTextCase> {};
 
@@ -55,11 +57,15 @@ struct BytesToTextCase {
     std::string_view bytes;
     std::string_view expected;
 };
-void PrintTo(const BytesToTextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BytesToTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BytesToTextTest : public testing::TestWithParam<BytesToTextCase> {};
 
-TEST_P(BytesToTextTest, StopsAtFirstZeroByte) { EXPECT_EQ(BytesToText(GetParam().bytes), GetParam().expected); }
+TEST_P(BytesToTextTest, StopsAtFirstZeroByte) {
+    EXPECT_EQ(BytesToText(GetParam().bytes), GetParam().expected);
+}
 
 using namespace std::string_view_literals;
 
@@ -82,7 +88,9 @@ struct TextToNumberCase {
     std::string_view text;
     double expected;
 };
-void PrintTo(const TextToNumberCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextToNumberCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextToNumberTest : public testing::TestWithParam<TextToNumberCase> {};
 
@@ -147,7 +155,11 @@ constexpr TextToNumberCase kTextToNumberCases[] = {
     {"HugePositiveExponent", "7d99999999999999999999", kInfinity},
     {"CapitalExponentUnderflow", "769318E-9538632", 0},
     {"CapitalExponentOverflow", "-1E400", -kInfinity},
-    {"CapitalExponentUnderflowAfterLongDigits", "1" "00000000000000000000" "E-400", 0},
+    {"CapitalExponentUnderflowAfterLongDigits",
+     "1"
+     "00000000000000000000"
+     "E-400",
+     0},
     {"LargestDouble", "1.7976931348623157e308", std::numeric_limits<double>::max()},
     {"RoundsDownToLargest", "1.7976931348623158e308", std::numeric_limits<double>::max()},
     {"JustAboveRoundsToInfinity", "1.7976931348623159e308", kInfinity},
@@ -160,24 +172,51 @@ constexpr TextToNumberCase kTextToNumberCases[] = {
     {"FullWidthDigits", "\xA3\xB1\xA3\xB0\xA3\xB0", 100},
     {"FullWidthDigitsLiteral", "１００", 100},
     {"FullWidthMinusAndPoint", "－３．５", -3.5},
-    {"FullWidthPlus", "\xA3\xAB" "7", 7},
+    {"FullWidthPlus",
+     "\xA3\xAB"
+     "7",
+     7},
     {"FullWidthExponentLetters", "１ｅ３", 1000},
     {"FullWidthExponentD", "２Ｄ－１", 0.2},
     {"MixedWidthDigits", "３e2", 300},
-    {"IdeographicSpaceThenFifty", "\xA1\xA1" "50", 50},
+    {"IdeographicSpaceThenFifty",
+     "\xA1\xA1"
+     "50",
+     50},
     {"IdeographicSpaceLiteral", "　50", 50},
-    {"IdeographicSpaceThenFullWidthMinus", "\xA1\xA1\xA3\xAD" "3", -3},
-    {"FullWidthTildeIsNoNumber", "\xA1\xAB" "5", 0},
-    {"StarFormsEndNumber", "12\xA1\xEE" "3", 12},
-    {"OtherStarFormEndsNumber", "12\xA1\xEF" "3", 12},
+    {"IdeographicSpaceThenFullWidthMinus",
+     "\xA1\xA1\xA3\xAD"
+     "3",
+     -3},
+    {"FullWidthTildeIsNoNumber",
+     "\xA1\xAB"
+     "5",
+     0},
+    {"StarFormsEndNumber",
+     "12\xA1\xEE"
+     "3",
+     12},
+    {"OtherStarFormEndsNumber",
+     "12\xA1\xEF"
+     "3",
+     12},
     {"FullWidthCommaEnds", "1，000", 1},
     {"ChineseTextEndsNumber", "12秒", 12},
     {"ChineseTextFirstIsZero", "约12", 0},
-    {"A3A0IsNotFullWidthSpace", "\xA3\xA0" "5", 0},
+    {"A3A0IsNotFullWidthSpace",
+     "\xA3\xA0"
+     "5",
+     0},
     {"DanglingLeadByteDropped", "12\xA3", 12},
     {"OnlyDanglingLeadByte", "\xA3", 0},
-    {"TrailDigitBelongsToCharacter", "\x81" "5", 0},
-    {"DigitsThenCharacterWithDigitTrail", "5\x81" "5", 5},
+    {"TrailDigitBelongsToCharacter",
+     "\x81"
+     "5",
+     0},
+    {"DigitsThenCharacterWithDigitTrail",
+     "5\x81"
+     "5",
+     5},
     {"LeadByteTakesFullWidthLead", "\x81\xA3\xB1", 0},
     {"FullWidthDigitThenDanglingLead", "\xA3\xB1\x81\xA3\xB2", 1},
 };
@@ -216,11 +255,15 @@ struct TruncateCase {
     double x;
     int64_t expected;
 };
-void PrintTo(const TruncateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TruncateCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TruncateToIntegerTest : public testing::TestWithParam<TruncateCase> {};
 
-TEST_P(TruncateToIntegerTest, RoundsTowardZero) { EXPECT_EQ(TruncateToInteger(GetParam().x), GetParam().expected); }
+TEST_P(TruncateToIntegerTest, RoundsTowardZero) {
+    EXPECT_EQ(TruncateToInteger(GetParam().x), GetParam().expected);
+}
 
 const TruncateCase kTruncateCases[] = {
     {"Positive", 2.9, 2},
@@ -251,17 +294,19 @@ struct TextLengthCase {
     std::string_view text;
     int32_t expected;
 };
-void PrintTo(const TextLengthCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextLengthCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextLengthTest : public testing::TestWithParam<TextLengthCase> {};
 
-TEST_P(TextLengthTest, CountsBytes) { EXPECT_EQ(TextLength(GetParam().text), GetParam().expected); }
+TEST_P(TextLengthTest, CountsBytes) {
+    EXPECT_EQ(TextLength(GetParam().text), GetParam().expected);
+}
 
 constexpr TextLengthCase kTextLengthCases[] = {
-    {"Empty", "", 0},
-    {"Missing", std::string_view{}, 0},
-    {"Ascii", "abc", 3},
-    {"TwoByteCharactersCountTwo", "中文", 4},
+    {"Empty", "", 0},     {"Missing", std::string_view{}, 0},
+    {"Ascii", "abc", 3},  {"TwoByteCharactersCountTwo", "中文", 4},
     {"Mixed", "X:中", 4},
 };
 INSTANTIATE_TEST_SUITE_P(Text, TextLengthTest, testing::ValuesIn(kTextLengthCases), CaseName<TextLengthCase>);
@@ -276,7 +321,9 @@ struct FindTextCase {
     bool ignoreCase;
     int32_t expected;
 };
-void PrintTo(const FindTextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FindTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FindTextTest : public testing::TestWithParam<FindTextCase> {};
 
@@ -308,9 +355,16 @@ constexpr FindTextCase kFindTextCases[] = {
     {"MisalignedThenAligned", "\xB0\xA1\xB0\xA1\xA1\xB0", "\xA1\xB0", 0, false, 5},
     {"OddStartShiftsPairs", "\xB0\xA1\xB0\xA1", "\xA1\xB0", 2, false, 2},
     {"HighBytePairsFromSearchStart", "\xB0\xB0\xB0\xB0", "\xB0\xB0", 2, false, 2},
-    {"AsciiAfterTrailByteStartsCharacter", "\x81\x41" "B" "\xB0\xA1", "\xB0\xA1", 0, false, 4},
+    {"AsciiAfterTrailByteStartsCharacter",
+     "\x81\x41"
+     "B"
+     "\xB0\xA1",
+     "\xB0\xA1", 0, false, 4},
     // UTF-8 is not GBK: the byte after a three-byte character is taken as a trail byte.
-    {"Utf8ThreeByteCharacterHidesFollowingByte", "\xE4\xB8\xAD" "A", "A", 0, false, -1},
+    {"Utf8ThreeByteCharacterHidesFollowingByte",
+     "\xE4\xB8\xAD"
+     "A",
+     "A", 0, false, -1},
     {"CaseMatters", "Hello World", "WORLD", 0, false, -1},
     {"IgnoreCaseLetters", "Hello World", "WORLD", 0, true, 7},
     {"IgnoreCaseLowerNeedle", "<!--VER-->", "<!--ver-->", 0, true, 1},
@@ -346,8 +400,18 @@ TEST(FindTextLongRuns, FindsOnlyAtCharacterStarts) {
         EXPECT_EQ(FindText("\xB0" + even + "\xA1X", "\xA1X"), -1) << pairs;
         EXPECT_EQ(FindText("\xB0" + even + "\xA1X\xA1X", "\xA1X"), evenLength + 4) << pairs;
         EXPECT_EQ(FindText("a" + even + "\xA1X", "\xA1X"), evenLength + 2) << pairs;
-        EXPECT_EQ(FindText("\x81" "a" + even + "\xA1X", "\xA1X"), evenLength + 3) << pairs;
-        EXPECT_EQ(FindText("\x81" "a" + even + "\xB0\xA1X", "\xA1X"), -1) << pairs;
+        EXPECT_EQ(FindText("\x81"
+                           "a" +
+                               even + "\xA1X",
+                           "\xA1X"),
+                  evenLength + 3)
+            << pairs;
+        EXPECT_EQ(FindText("\x81"
+                           "a" +
+                               even + "\xB0\xA1X",
+                           "\xA1X"),
+                  -1)
+            << pairs;
         EXPECT_EQ(FindText("\xB0" + even + "\xA1X\xA1X", "\xA1x", 0, true), evenLength + 4) << pairs;
     }
 }
@@ -361,7 +425,9 @@ struct TextMidCase {
     int32_t count;
     std::string_view expected;
 };
-void PrintTo(const TextMidCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextMidCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextMidTest : public testing::TestWithParam<TextMidCase> {};
 
@@ -400,7 +466,9 @@ struct ReplaceTextCase {
     bool caseSensitive;
     std::string_view expected;
 };
-void PrintTo(const ReplaceTextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReplaceTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReplaceTextTest : public testing::TestWithParam<ReplaceTextCase> {};
 
@@ -442,7 +510,10 @@ constexpr ReplaceTextCase kReplaceTextCases[] = {
     {"WalkRestartsAfterEachMatch", "\xB0\xB0\xB0", "\xB0", "x", 1, kNoLimit, true, "xxx"},
     {"NonMatchingLeadTakesNextByte", "\xB0\xB1\xB0", "\xB0", "x", 1, kNoLimit, true, "x\xB1\xB0"},
     {"PairsAfterMatch", "\xB0\xB0\xB0", "\xB0\xB0", "x", 1, kNoLimit, true, "x\xB0"},
-    {"AsciiInsideTwoByteCharacterKept", "\x81\x41" "A", "A", "x", 1, kNoLimit, true, "\x81\x41x"},
+    {"AsciiInsideTwoByteCharacterKept",
+     "\x81\x41"
+     "A",
+     "A", "x", 1, kNoLimit, true, "\x81\x41x"},
     {"ChineseNeedle", "中文中文", "文", "字", 1, kNoLimit, true, "中字中字"},
 };
 INSTANTIATE_TEST_SUITE_P(Text, ReplaceTextTest, testing::ValuesIn(kReplaceTextCases), CaseName<ReplaceTextCase>);
@@ -460,7 +531,9 @@ struct CompareTextCase {
     std::string_view b;
     int expected;
 };
-void PrintTo(const CompareTextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CompareTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CompareTextTest : public testing::TestWithParam<CompareTextCase> {};
 
@@ -487,13 +560,21 @@ INSTANTIATE_TEST_SUITE_P(Text, CompareTextTest, testing::ValuesIn(kCompareTextCa
 
 // --- ConcatTexts ---
 
-TEST(ConcatTexts, JoinsCoordinates) { EXPECT_EQ(ConcatTexts({"X:", "12", " Y:", "34"}), "X:12 Y:34"); }
+TEST(ConcatTexts, JoinsCoordinates) {
+    EXPECT_EQ(ConcatTexts({"X:", "12", " Y:", "34"}), "X:12 Y:34");
+}
 
-TEST(ConcatTexts, MissingPartsCountAsEmpty) { EXPECT_EQ(ConcatTexts({std::string_view{}, "a", "", "b"}), "ab"); }
+TEST(ConcatTexts, MissingPartsCountAsEmpty) {
+    EXPECT_EQ(ConcatTexts({std::string_view{}, "a", "", "b"}), "ab");
+}
 
-TEST(ConcatTexts, AllEmptyGivesEmpty) { EXPECT_EQ(ConcatTexts({"", std::string_view{}}), ""); }
+TEST(ConcatTexts, AllEmptyGivesEmpty) {
+    EXPECT_EQ(ConcatTexts({"", std::string_view{}}), "");
+}
 
-TEST(ConcatTexts, OnePart) { EXPECT_EQ(ConcatTexts({"已停止"}), "已停止"); }
+TEST(ConcatTexts, OnePart) {
+    EXPECT_EQ(ConcatTexts({"已停止"}), "已停止");
+}
 
 TEST(ConcatTexts, FiveParts) {
     EXPECT_EQ(ConcatTexts({"模式:", "左键", " 间隔:", "100", " 次数:5"}), "模式:左键 间隔:100 次数:5");
@@ -507,6 +588,8 @@ TEST(ConcatTexts, ResultIsIndependentOfParts) {
 }
 
 // The test literals themselves must be GBK, or every Chinese case above tests the wrong bytes.
-TEST(SourceCharset, LiteralsAreGbk) { EXPECT_EQ(std::string_view("中文引号"), "\xD6\xD0\xCE\xC4\xD2\xFD\xBA\xC5"); }
+TEST(SourceCharset, LiteralsAreGbk) {
+    EXPECT_EQ(std::string_view("中文引号"), "\xD6\xD0\xCE\xC4\xD2\xFD\xBA\xC5");
+}
 
 }  // namespace
