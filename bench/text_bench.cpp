@@ -113,6 +113,13 @@ const FindCase& ChinesePageAsciiNeedle() {
     return c;
 }
 
+// The least favourable layout: one ASCII byte, then nothing but two-byte characters up to the needle. The byte
+// search finds the needle at once, and the check that it starts a character then reads the whole run back.
+const FindCase& AsciiThenChinesePageAsciiNeedle() {
+    static const FindCase c{WithNeedleNearEnd("a" + ChinesePage(kPageSize - 1), kAsciiNeedle, 100), kAsciiNeedle};
+    return c;
+}
+
 template <const FindCase& (*Case)()>
 void BM_FindText(benchmark::State& state) {
     const FindCase& c = Case();
@@ -144,6 +151,8 @@ BENCHMARK(BM_FindText<ChinesePageChineseNeedle>)->Name("FindText/ChinesePage/Chi
 BENCHMARK(BM_StringViewFind<ChinesePageChineseNeedle>)->Name("StringViewFind/ChinesePage/ChineseNeedle");
 BENCHMARK(BM_FindText<ChinesePageAsciiNeedle>)->Name("FindText/ChinesePage/AsciiNeedle");
 BENCHMARK(BM_StringViewFind<ChinesePageAsciiNeedle>)->Name("StringViewFind/ChinesePage/AsciiNeedle");
+BENCHMARK(BM_FindText<AsciiThenChinesePageAsciiNeedle>)->Name("FindText/AsciiThenChinesePage/AsciiNeedle");
+BENCHMARK(BM_StringViewFind<AsciiThenChinesePageAsciiNeedle>)->Name("StringViewFind/AsciiThenChinesePage/AsciiNeedle");
 
 // --- TextToNumber ---
 

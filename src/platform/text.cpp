@@ -112,6 +112,9 @@ size_t FindBytes(std::string_view text, std::string_view needle, size_t from, bo
     return kNotFound;
 }
 
+// How far one byte search looks ahead when the needle starts with an ASCII byte; see FindFromCharacter.
+constexpr size_t kSearchWindow = 4096;
+
 // The character walk of FindText from `from`, a character start: the first offset where a character begins and the
 // needle matches. Candidates come from a byte search; each is kept only if the walk would land on it.
 size_t FindFromCharacter(std::string_view text, std::string_view needle, size_t from, bool ignoreCase) {
@@ -121,11 +124,13 @@ size_t FindFromCharacter(std::string_view text, std::string_view needle, size_t 
     const bool asciiFirst = !IsLeadByte(needle[0]);
     size_t boundary = from;
     while (boundary < text.size()) {
+        size_t searchEnd = text.size();
         if (asciiFirst) {
             // Such a needle can only match at a byte below 0x80. A run of bytes of 0x80 or above is passed in one
             // scan: its bytes pair up, so the byte after it starts a character when the run's length is even. On a
             // page of Chinese text this reads the bytes once, where the byte search and the check after it would
-            // read them twice.
+            // read them twice. The byte search looks only a window ahead, so that a long run after a few ASCII
+            // bytes also comes to this scan.
             const size_t ascii = FirstAsciiByte(text.data(), boundary, text.size());
             if (ascii == text.size()) {
                 return kNotFound;
@@ -135,10 +140,17 @@ size_t FindFromCharacter(std::string_view text, std::string_view needle, size_t 
             if (secondByte) {
                 continue;
             }
+            searchEnd = std::min(text.size(), boundary + kSearchWindow + needle.size() - 1);
         }
-        const size_t k = FindBytes(text, needle, boundary, ignoreCase);
+        const size_t k = FindBytes(text.substr(0, searchEnd), needle, boundary, ignoreCase);
         if (k == kNotFound) {
-            return kNotFound;
+            if (searchEnd == text.size()) {
+                return kNotFound;
+            }
+            // No match starts inside the window: go on from the first character start at or after its end.
+            const size_t windowEnd = boundary + kSearchWindow;
+            boundary = windowEnd + (windowEnd - AfterLastAsciiByte(text.data(), boundary, windowEnd)) % 2;
+            continue;
         }
         if (StartsCharacter(text, boundary, k)) {
             return k;

@@ -1,5 +1,5 @@
 // FindText against the character walk of its definition.
-// Input: flags (bit 0: ignoreCase), start (2 bytes), needle, 0, text.
+// Input: flags (bit 0: ignoreCase), start (2 bytes), padding, needle, 0, text (after the padding).
 #include <string>
 
 #include "fuzz_support.h"
@@ -10,8 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
     const bool ignoreCase = (input.Byte() & 1) != 0;
     const int32_t start = input.SmallInteger();
+    const uint8_t padding = input.Byte();
     const std::string_view needle = input.Text();
-    const std::string_view text = input.Text();
+    const std::string text = input.PaddedText(padding);
 
     const int32_t actual = FindText(text, needle, start, ignoreCase);
     const int32_t expected = reference::FindText(text, needle, start, ignoreCase);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace fuzz {
@@ -46,6 +47,25 @@ public:
         const size_t end = rest_.find('\0');
         const std::string_view text = rest_.substr(0, end);
         rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        return text;
+    }
+
+    // The next text, after a padding of up to 8 KiB chosen by one header byte: its low two bits pick the pattern
+    // (none; two-byte characters; one ASCII byte and then bytes of 0x80 or above; ASCII mixed with them), the rest
+    // the length in steps of 128 bytes. Texts longer than the byte blocks and the search window of the
+    // implementation are rare in plain fuzzing; the padding reaches them cheaply.
+    std::string PaddedText(uint8_t padding) {
+        static constexpr std::string_view kPatterns[] = {"", "\xB0\xA1", "\xB0", "a\xB0\xA1\xB0\xA1\xB0"};
+        const std::string_view pattern = kPatterns[padding % 4];
+        const size_t size = pattern.empty() ? 0 : size_t{padding / 4U} * 128;
+        std::string text;
+        if (padding % 4 == 2 && size > 0) {
+            text += 'a';
+        }
+        while (text.size() < size) {
+            text += pattern;
+        }
+        text += Text();
         return text;
     }
 

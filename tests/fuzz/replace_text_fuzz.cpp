@@ -1,6 +1,6 @@
 // ReplaceText against the character walk of its definition.
-// Input: flags (bit 0: caseSensitive, bit 1: count omitted), start (2 bytes), count (2 bytes), needle, 0,
-// replacement, 0, text.
+// Input: flags (bit 0: caseSensitive, bit 1: count omitted), start (2 bytes), count (2 bytes), padding, needle,
+// 0, replacement, 0, text (after the padding).
 #include <string>
 
 #include "fuzz_support.h"
@@ -13,9 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool caseSensitive = (flags & 1) != 0;
     const int32_t start = input.SmallInteger();
     const int32_t count = (flags & 2) != 0 ? kNoLimit : input.SmallInteger();
+    const uint8_t padding = input.Byte();
     const std::string_view needle = input.Text();
     const std::string_view replacement = input.Text();
-    const std::string_view text = input.Text();
+    const std::string text = input.PaddedText(padding);
 
     const std::string actual = ReplaceText(text, needle, replacement, start, count, caseSensitive);
     const std::string expected = reference::ReplaceText(text, needle, replacement, start, count, caseSensitive);

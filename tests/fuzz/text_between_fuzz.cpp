@@ -1,5 +1,6 @@
 // TextBetween against its algorithm composed of the slow references.
-// Input: flags (bit 0: ignoreCase), startPosition (2 bytes), startMarker, 0, endMarker, 0, text.
+// Input: flags (bit 0: ignoreCase), startPosition (2 bytes), padding, startMarker, 0, endMarker, 0, text (after
+// the padding).
 #include <string>
 
 #include "fuzz_support.h"
@@ -10,9 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
     const bool ignoreCase = (input.Byte() & 1) != 0;
     const int32_t startPosition = input.SmallInteger();
+    const uint8_t padding = input.Byte();
     const std::string_view startMarker = input.Text();
     const std::string_view endMarker = input.Text();
-    const std::string_view text = input.Text();
+    const std::string text = input.PaddedText(padding);
 
     const std::string actual = TextBetween(text, startMarker, endMarker, startPosition, ignoreCase);
     const std::string expected = reference::TextBetween(text, startMarker, endMarker, startPosition, ignoreCase);

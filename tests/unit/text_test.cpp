@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -413,6 +414,22 @@ TEST(FindTextLongRuns, FindsOnlyAtCharacterStarts) {
                   -1)
             << pairs;
         EXPECT_EQ(FindText("\xB0" + even + "\xA1X\xA1X", "\xA1x", 0, true), evenLength + 4) << pairs;
+    }
+}
+
+// Pages longer than the search looks ahead at once: one ASCII byte, then a run of bytes of 0x80 or above that pair
+// up from its start, then the needle. An odd run takes the needle's first byte as its last second byte.
+TEST(FindTextLongPages, RunParityDecidesAcrossSearchWindows) {
+    for (const int base : {0, 4096, 8192}) {
+        for (int run = std::max(0, base - 12); run <= base + 12; ++run) {
+            const std::string prefix = "a" + std::string(static_cast<size_t>(run), '\xB0');
+            const bool even = run % 2 == 0;
+            EXPECT_EQ(FindText(prefix + "<v>", "<v>"), even ? run + 2 : -1) << run;
+            EXPECT_EQ(FindText(prefix + "<v><v>", "<v>"), even ? run + 2 : run + 5) << run;
+            EXPECT_EQ(FindText(prefix + "<V><v>", "<v>", 0, true), even ? run + 2 : run + 5) << run;
+            EXPECT_EQ(ReplaceText(prefix + "<v><v>", "<v>", "#"), even ? prefix + "##" : prefix + "<v>#") << run;
+            EXPECT_EQ(FindText(std::string(static_cast<size_t>(run), 'x') + "<v>", "<v>"), run + 1) << run;
+        }
     }
 }
 
