@@ -19,7 +19,8 @@ constexpr unsigned char Byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-constexpr bool IsLeadByte(char c) {
+// A byte of 0x80 or above: the first byte of a two-byte character, or its second.
+constexpr bool IsHighByte(char c) {
     return Byte(c) >= 0x80;
 }
 
@@ -66,7 +67,7 @@ size_t FirstAsciiByte(const char* data, size_t begin, size_t end) {
     while (end - i >= kBlock && AllHighBytes(data + i)) {
         i += kBlock;
     }
-    while (i < end && IsLeadByte(data[i])) {
+    while (i < end && IsHighByte(data[i])) {
         ++i;
     }
     return i;
@@ -78,7 +79,7 @@ size_t AfterLastAsciiByte(const char* data, size_t begin, size_t end) {
     while (i - begin >= kBlock && AllHighBytes(data + i - kBlock)) {
         i -= kBlock;
     }
-    while (i > begin && IsLeadByte(data[i - 1])) {
+    while (i > begin && IsHighByte(data[i - 1])) {
         --i;
     }
     return i;
@@ -121,7 +122,7 @@ size_t FindFromCharacter(std::string_view text, std::string_view needle, size_t 
     if (needle.empty()) {
         return from < text.size() ? from : kNotFound;
     }
-    const bool asciiFirst = !IsLeadByte(needle[0]);
+    const bool asciiFirst = !IsHighByte(needle[0]);
     size_t boundary = from;
     while (boundary < text.size()) {
         size_t searchEnd = text.size();
@@ -191,7 +192,7 @@ inline NormalisedChar NormalisedAt(std::string_view text, size_t i) {
         switch (second) {
             case 0xA1:
                 return {' ', 2};  // ideographic space
-            case 0xAB:
+            case 0xAB:            // these become ASCII too, though no number goes on through them
                 return {'~', 2};
             case 0xEE:
             case 0xEF:

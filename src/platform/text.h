@@ -23,14 +23,17 @@ int64_t TruncateToInteger(double x);
 
 int32_t TextLength(std::string_view text);
 
-// `start` below 1 searches from the beginning. Matches only where a character begins.
+// `start` below 1 searches from the beginning. Matches only where a character begins, counting characters from
+// where the search starts. An empty needle is found at the search start (-1 when that is past the end).
 int32_t FindText(std::string_view text, std::string_view needle, int32_t start = 0, bool ignoreCase = false);
 
+// Up to `count` bytes from position `start`; empty when `start` is outside the text or `count` is not positive.
 std::string TextMid(std::string_view text, int32_t start, int32_t count);
 
 inline constexpr int32_t kNoLimit = -1;
 
-// A negative `count` means no limit.
+// Replaces matches left to right, at most `count` of them (a negative `count` means no limit), from position
+// `start`; the replacement is never scanned again.
 std::string ReplaceText(std::string_view text, std::string_view needle, std::string_view replacement = {},
                         int32_t start = 1, int32_t count = kNoLimit, bool caseSensitive = true);
 
