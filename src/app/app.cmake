@@ -11,9 +11,10 @@ add_executable(vornex WIN32
     app/hyperlink.cpp
     app/timer_control.cpp
     platform/gbk_win32.cpp
+    platform/shell_win32.cpp
     app/resources/vornex.rc
 )
-target_link_libraries(vornex PRIVATE vornex_logic comctl32 ole32 shell32 advapi32 gdi32 user32)
+target_link_libraries(vornex PRIVATE vornex_logic comctl32 ole32 advapi32 gdi32 user32)
 target_compile_definitions(vornex PRIVATE VORNEX_HOMEPAGE_URL="${VORNEX_HOMEPAGE_URL}" UNICODE _UNICODE)
 target_link_options(vornex PRIVATE -mwindows -s)
 set_target_properties(vornex PROPERTIES OUTPUT_NAME vornex)

@@ -1,13 +1,12 @@
 #include "app/hyperlink.h"
 
-#include <shellapi.h>
-
 #include <optional>
 #include <string>
 
 #include "app/resources/resource_ids.h"
 #include "app/window_description.h"
 #include "platform/browser_command.h"
+#include "platform/shell_win32.h"
 
 namespace {
 
@@ -35,9 +34,7 @@ std::optional<std::string> RegistryDefaultValue(const std::string& key) {
 
 // When the shell cannot open the address, the program registered for .htm pages is asked directly.
 bool OpenInBrowser(const std::string& address) {
-    const auto shellResult = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOW));
-    if (shellResult > 32) {
+    if (ShellOpen(address.c_str()) > 32) {
         return true;
     }
     const auto pageClass = RegistryDefaultValue(".htm");
