@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -247,6 +248,27 @@ TEST(TextToNumberLong, LongFullWidthNumber) {
         text += "\xA3\xB9";  // full-width 9
     }
     EXPECT_EQ(TextToNumber(text), 999999999999999999999999999999.0);
+}
+
+// The point is "." whatever the regional settings. Runs where a locale with a decimal comma exists (under Wine:
+// German_Germany.1252); skipped elsewhere.
+TEST(TextToNumberLocale, PointWhateverTheLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    const char* chosen = nullptr;
+    for (const char* name : {"German_Germany.1252", "de_DE.UTF-8", "de_DE", "fr_FR.UTF-8"}) {
+        chosen = std::setlocale(LC_ALL, name);
+        if (chosen != nullptr) {
+            break;
+        }
+    }
+    if (chosen == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma here";
+    }
+    const double point = TextToNumber("1.5");
+    const double comma = TextToNumber("2,5");
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(point, 1.5) << chosen;
+    EXPECT_EQ(comma, 2) << chosen;
 }
 
 // --- TruncateToInteger ---
