@@ -3,6 +3,8 @@
 # user closes it; without a display it runs on a private X server just long enough to save a screenshot.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+# A prefix of its own, so that running the program never disturbs a test run, nor a test run the program.
+export VORNEX_WINEPREFIX=${VORNEX_WINEPREFIX:-$PWD/build/wineprefix-run}
 source scripts/packages.sh
 source scripts/wine-env.sh
 

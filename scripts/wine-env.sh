@@ -76,6 +76,8 @@ vornex_make_fresh_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot --init
     wineserver -w
+    # Wine draws the caption buttons with its Marlett font, which a new prefix here does not find by itself.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # One warm server for the whole run: each cold start costs about half a second.
     wineserver -p
 }
