@@ -1,5 +1,6 @@
 #include "keyboard.h"
 
+#include <iterator>
 #include <vector>
 
 namespace {

@@ -28,11 +28,11 @@ bool IsDrawn(HWND window) {
 // Far from the centred window, so that no test starts with the cursor over a control.
 constexpr POINT kCursorParking{2, 2};
 
-}  // namespace
-
 bool IsInGroupBox(Control control) {
     return std::find(kGroupBoxControls.begin(), kGroupBoxControls.end(), control) != kGroupBoxControls.end();
 }
+
+}  // namespace
 
 void VornexTest::SetUp() {
     MoveCursorTo(kCursorParking);

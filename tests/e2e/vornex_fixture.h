@@ -23,5 +23,3 @@ protected:
 private:
     HWND mainWindow_ = nullptr;
 };
-
-bool IsInGroupBox(Control control);

@@ -1,5 +1,6 @@
 #include "window_query.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
