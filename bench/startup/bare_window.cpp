@@ -27,8 +27,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"BareWindow";
     ::RegisterClassW(&windowClass);
-    ::CreateWindowExW(0, L"BareWindow", L"Bare", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,
-                      CW_USEDEFAULT, CW_USEDEFAULT, 318, 306, nullptr, nullptr, instance, nullptr);
+    ::CreateWindowExW(0, L"BareWindow", L"Bare", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 318, 306, nullptr, nullptr, instance, nullptr);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);

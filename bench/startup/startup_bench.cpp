@@ -51,8 +51,8 @@ bool Measure(const std::wstring& program, Sample& sample) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     const double start = Now();
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
         return false;
     }
     FindContext context{process.dwProcessId, nullptr};

@@ -69,8 +69,14 @@ void ForwardNotificationsToOwner(HWND groupBox, HWND owner) {
     Subclass(groupBox, GroupBoxProc);
 }
 
-void RaiseFeedbackFromLabel(HWND label) { Subclass(label, LabelProc); }
+void RaiseFeedbackFromLabel(HWND label) {
+    Subclass(label, LabelProc);
+}
 
-void MarkFocusChangesOfRadio(HWND radioButton) { Subclass(radioButton, RadioProc); }
+void MarkFocusChangesOfRadio(HWND radioButton) {
+    Subclass(radioButton, RadioProc);
+}
 
-bool IsRadioChangingFocus(HWND radioButton) { return radioButton == radioChangingFocus; }
+bool IsRadioChangingFocus(HWND radioButton) {
+    return radioButton == radioChangingFocus;
+}

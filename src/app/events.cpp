@@ -6,7 +6,9 @@ namespace {
 int suspendCount = 0;
 }
 
-void SuspendEvents() { ++suspendCount; }
+void SuspendEvents() {
+    ++suspendCount;
+}
 
 void ResumeEvents() {
     if (suspendCount > 0) {
@@ -18,9 +20,8 @@ void RaiseEvent(Control source, Event event, int32_t first, int32_t second) {
     if (suspendCount > 0) {
         return;
     }
-    const auto binding = std::find_if(kEventBindings.begin(), kEventBindings.end(), [&](const EventBinding& b) {
-        return b.source == source && b.event == event;
-    });
+    const auto binding = std::find_if(kEventBindings.begin(), kEventBindings.end(),
+                                      [&](const EventBinding& b) { return b.source == source && b.event == event; });
     if (binding == kEventBindings.end()) {
         return;
     }

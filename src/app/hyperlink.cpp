@@ -21,7 +21,9 @@ struct Link {
     bool visited = false;
 };
 
-Link* LinkOf(HWND window) { return reinterpret_cast<Link*>(::GetWindowLongPtrW(window, GWLP_USERDATA)); }
+Link* LinkOf(HWND window) {
+    return reinterpret_cast<Link*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+}
 
 std::optional<std::string> RegistryDefaultValue(const std::string& key) {
     char value[kRegistryValueLimit]{};

@@ -10,18 +10,24 @@
 
 namespace {
 
-bool IsDown(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
+bool IsDown(int virtualKey) {
+    return ::GetKeyState(virtualKey) < 0;
+}
 
-Control ControlOf(HWND window) { return static_cast<Control>(::GetDlgCtrlID(window)); }
+Control ControlOf(HWND window) {
+    return static_cast<Control>(::GetDlgCtrlID(window));
+}
 
 // Where `focus` sits in `cycle`, or cycle.size() when it is not one of them.
 size_t IndexIn(std::span<const Control> cycle, HWND focus) {
-    const auto found = std::find_if(cycle.begin(), cycle.end(),
-                                    [focus](Control control) { return ControlWindow(control) == focus; });
+    const auto found =
+        std::find_if(cycle.begin(), cycle.end(), [focus](Control control) { return ControlWindow(control) == focus; });
     return static_cast<size_t>(found - cycle.begin());
 }
 
-bool CanTakeFocus(HWND window) { return ::IsWindowVisible(window) && ::IsWindowEnabled(window); }
+bool CanTakeFocus(HWND window) {
+    return ::IsWindowVisible(window) && ::IsWindowEnabled(window);
+}
 
 void MoveFocusAlongTabCycle(HWND focus, bool backwards) {
     const auto cycle = TabCycle();
@@ -128,7 +134,9 @@ void RaiseKeyDown(const MSG& message) {
     RaiseEvent(ControlOf(message.hwnd), Event::KeyDown, keyCode, ModifiersFor(keyCode));
 }
 
-bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+bool IsKeyboardMessage(UINT message) {
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
 
 }  // namespace
 

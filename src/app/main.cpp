@@ -8,8 +8,7 @@ namespace {
 
 // Out of memory is the one failure the program cannot carry on from.
 [[noreturn]] void OnOutOfMemory() {
-    ::MessageBoxW(nullptr, L"内存不足，程序将退出。", L"Vornex",
-                  MB_OK | MB_ICONERROR);
+    ::MessageBoxW(nullptr, L"内存不足，程序将退出。", L"Vornex", MB_OK | MB_ICONERROR);
     ::ExitProcess(static_cast<UINT>(-1));
 }
 

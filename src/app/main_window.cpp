@@ -44,8 +44,8 @@ bool IsEditBox(HWND window) {
 }
 
 void RestoreFocus() {
-    const bool stillThere = rememberedFocus != nullptr && ::IsWindow(rememberedFocus) &&
-                            ::IsChild(mainWindow, rememberedFocus);
+    const bool stillThere =
+        rememberedFocus != nullptr && ::IsWindow(rememberedFocus) && ::IsChild(mainWindow, rememberedFocus);
     ::SetFocus(stillThere ? rememberedFocus : ControlWindow(TabCycle().front()));
 }
 
@@ -99,11 +99,9 @@ void RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(::LoadImageW(instance, kApplicationIcon, IMAGE_ICON,
-                                                         0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm = static_cast<HICON>(::LoadImageW(instance, kApplicationIcon, IMAGE_ICON,
-                                                           ::GetSystemMetrics(SM_CXSMICON),
-                                                           ::GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = static_cast<HICON>(::LoadImageW(instance, kApplicationIcon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
+        instance, kApplicationIcon, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kMainWindowClass;
@@ -114,9 +112,9 @@ HWND CreateCentredMainWindow(HINSTANCE instance) {
     // Integer division; on a screen smaller than the window the place is negative.
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
-    const HWND window = ::CreateWindowExW(0, kMainWindowClass, WideFromGbk(kMainWindowCaption).c_str(),
-                                          kMainWindowStyle, left, top, kMainWindowWidth, kMainWindowHeight, nullptr,
-                                          nullptr, instance, nullptr);
+    const HWND window =
+        ::CreateWindowExW(0, kMainWindowClass, WideFromGbk(kMainWindowCaption).c_str(), kMainWindowStyle, left, top,
+                          kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return nullptr;
     }
@@ -203,11 +201,11 @@ bool CreateControls(HINSTANCE instance) {
     for (const ControlDescription& control : ControlDescriptions()) {
         const bool isEdit = control.kind == ControlKind::Edit;
         const void* createParameter = control.kind == ControlKind::Hyperlink ? kHomepageUrl : nullptr;
-        const HWND window = ::CreateWindowExW(
-            isEdit ? WS_EX_STATICEDGE : 0, ClassNameOf(control.kind), WideFromGbk(control.text).c_str(),
-            WS_CHILD | control.style, control.left, control.top, control.width, control.height,
-            ControlWindow(control.parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-            const_cast<void*>(createParameter));
+        const HWND window = ::CreateWindowExW(isEdit ? WS_EX_STATICEDGE : 0, ClassNameOf(control.kind),
+                                              WideFromGbk(control.text).c_str(), WS_CHILD | control.style, control.left,
+                                              control.top, control.width, control.height, ControlWindow(control.parent),
+                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                                              const_cast<void*>(createParameter));
         if (window == nullptr) {
             return false;
         }
@@ -227,7 +225,9 @@ void RegisterClasses(HINSTANCE instance) {
 
 }  // namespace
 
-HWND MainWindowHandle() { return mainWindow; }
+HWND MainWindowHandle() {
+    return mainWindow;
+}
 
 HWND ControlWindow(Control control) {
     if (control == Control::MainWindow || mainWindow == nullptr) {

@@ -88,7 +88,9 @@ void NoteProgramWindowDestroyed() {
     }
 }
 
-int QuitExitCode() { return quitExitCode; }
+int QuitExitCode() {
+    return quitExitCode;
+}
 
 void TearDown() {
     if (tornDown) {

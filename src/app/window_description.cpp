@@ -28,10 +28,10 @@ constexpr std::array kControls{
     ControlDescription{标签1, Label, 分组框1, 168, 52, 24, 16, kLabel, "毫秒"},
     ControlDescription{编辑框4, Edit, 分组框1, 200, 52, 72, 16, kSingleLineEdit | ES_READONLY, "定位"},
     ControlDescription{超级链接框1, Hyperlink, MainWindow, 12, 110, 40, 15, kShown, "主页"},
-    ControlDescription{编辑框2, Edit, MainWindow, 5, 135, 303, 121,
-                       kShown | WS_TABSTOP | WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
-                           ES_READONLY,
-                       kUsageText},
+    ControlDescription{
+        编辑框2, Edit, MainWindow, 5, 135, 303, 121,
+        kShown | WS_TABSTOP | WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_READONLY,
+        kUsageText},
     // The status bar docks and sizes itself.
     ControlDescription{状态条1, StatusBar, MainWindow, 0, 0, 0, 0, kShown | CCS_BOTTOM | SBARS_TOOLTIPS, "开始吧~！"},
     ControlDescription{时钟1, Timer, MainWindow, 0, 0, 0, 0, 0, ""},
@@ -42,11 +42,17 @@ constexpr std::array kRadioCycle{鼠标1, 鼠标2, 鼠标3};
 
 }  // namespace
 
-std::span<const ControlDescription> ControlDescriptions() { return kControls; }
+std::span<const ControlDescription> ControlDescriptions() {
+    return kControls;
+}
 
 const ControlDescription& DescriptionOf(Control id) {
     return *std::find_if(kControls.begin(), kControls.end(), [id](const auto& d) { return d.id == id; });
 }
 
-std::span<const Control> TabCycle() { return kTabCycle; }
-std::span<const Control> RadioCycle() { return kRadioCycle; }
+std::span<const Control> TabCycle() {
+    return kTabCycle;
+}
+std::span<const Control> RadioCycle() {
+    return kRadioCycle;
+}
