@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up to visible window and private memory of vornex.exe against the bare window programs, alternating runs
-# in one warm Wine session on a private X server. Prints figures only; nothing here passes or fails.
+# in one warm Wine instance on a private X server. Prints figures only; nothing here passes or fails.
 # Usage: bench/startup/run.sh [rounds]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."

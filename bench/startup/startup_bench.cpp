@@ -1,5 +1,5 @@
 // Start-up to visible window, and private memory once shown, of a program against baseline programs.
-// Runs alternate between them so that all see the same machine and the same warm Wine session.
+// Runs alternate between them so that all see the same machine and the same warm Wine instance.
 // Private memory is PagefileUsage: the private bytes on Windows, the anonymous resident memory under Wine.
 //
 // Usage: startup_bench <rounds> <program.exe> <baseline.exe>...

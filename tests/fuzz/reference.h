@@ -1,6 +1,6 @@
 #pragma once
-// Slow references for the fuzz targets, written straight from the definitions in Part 4.2 and Part 3.1: a byte
-// offset that walks the text character by character, with no shortcut. They share no code with src/.
+// Slow references for the fuzz targets, written straight from the rules of the text operations: a byte offset
+// that walks the text character by character, with no shortcut. They share no code with src/.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Marked-text extraction (Part 3.1). Literals are GBK at run time (-fexec-charset=GBK).
+// Marked-text extraction. Literals are GBK at run time (-fexec-charset=GBK).
 #include "update/marked_text.h"
 
 #include <gtest/gtest.h>

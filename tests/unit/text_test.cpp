@@ -1,4 +1,4 @@
-// Text and number services (Part 4.2). Literals are GBK at run time (-fexec-charset=GBK); raw bytes are escapes.
+// Text and number services. Literals are GBK at run time (-fexec-charset=GBK); raw bytes are escapes.
 #include "platform/text.h"
 
 #include <gtest/gtest.h>
