@@ -2,7 +2,6 @@
 add_executable(vornex WIN32
     app/main.cpp
     app/program.cpp
-    app/events.cpp
     app/event_bindings.cpp
     app/main_window.cpp
     app/window_description.cpp
