@@ -7,7 +7,6 @@ namespace {
 constexpr wchar_t kOriginalProcProperty[] = L"VornexOriginalProc";
 
 HWND radioChangingFocus = nullptr;
-HWND groupBoxOwner = nullptr;
 
 void Subclass(HWND window, WNDPROC replacement) {
     const auto original = ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
@@ -29,7 +28,7 @@ LRESULT CALLBACK GroupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return ::SendMessageW(groupBoxOwner, message, wParam, lParam);
+            return ::SendMessageW(::GetParent(window), message, wParam, lParam);
         case WM_ERASEBKGND: {
             // A group box paints only its frame; the main window clips its children and paints nothing behind it.
             RECT client;
@@ -64,8 +63,7 @@ LRESULT CALLBACK RadioProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-void ForwardNotificationsToOwner(HWND groupBox, HWND owner) {
-    groupBoxOwner = owner;
+void ForwardNotificationsToParent(HWND groupBox) {
     Subclass(groupBox, GroupBoxProc);
 }
 

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 // The group box is the parent of the settings controls; their notifications and colour requests
-// belong to the main window.
-void ForwardNotificationsToOwner(HWND groupBox, HWND owner);
+// belong to the window that holds the group box.
+void ForwardNotificationsToParent(HWND groupBox);
 
 // A label raises its feedback event for every hotkey notification it receives.
 void RaiseFeedbackFromLabel(HWND label);

@@ -34,13 +34,8 @@ void ProcessWaitingMessages() {
 }
 
 bool IsEditBox(HWND window) {
-    const int id = ::GetDlgCtrlID(window);
-    for (const ControlDescription& control : ControlDescriptions()) {
-        if (static_cast<int>(control.id) == id) {
-            return control.kind == ControlKind::Edit;
-        }
-    }
-    return false;
+    const ControlDescription* control = FindDescription(::GetDlgCtrlID(window));
+    return control != nullptr && control->kind == ControlKind::Edit;
 }
 
 void RestoreFocus() {
@@ -72,15 +67,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             }
             break;
         case WM_ACTIVATE:
+            // Activation focuses the window itself (default handling), which hands the focus on below.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = ::GetFocus();
                 if (focus != nullptr && ::IsChild(window, focus)) {
                     rememberedFocus = focus;
                 }
-            } else {
-                RestoreFocus();
             }
-            return 0;
+            break;
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
@@ -166,7 +160,7 @@ void FitSingleLineEditHeight(HWND edit, HFONT font) {
 void FinishControl(const ControlDescription& control, HWND window, HFONT font) {
     switch (control.kind) {
         case ControlKind::GroupBox:
-            ForwardNotificationsToOwner(window, mainWindow);
+            ForwardNotificationsToParent(window);
             break;
         case ControlKind::RadioButton:
             MarkFocusChangesOfRadio(window);
@@ -181,8 +175,8 @@ void FinishControl(const ControlDescription& control, HWND window, HFONT font) {
             if ((control.style & ES_MULTILINE) == 0) {
                 FitSingleLineEditHeight(window, font);
             }
-            if (control.id == Control::编辑框3) {
-                ::SendMessageW(window, EM_LIMITTEXT, 5, 0);
+            if (control.maxLength > 0) {
+                ::SendMessageW(window, EM_LIMITTEXT, control.maxLength, 0);
             }
             break;
         case ControlKind::StatusBar: {

@@ -22,7 +22,7 @@ constexpr std::array kControls{
     ControlDescription{鼠标3, RadioButton, 分组框1, 105, 22, 72, 16, kRadio, "定位点击"},
     ControlDescription{鼠标2, RadioButton, 分组框1, 200, 22, 72, 16, kRadio, "鼠标右击"},
     ControlDescription{选择框1, CheckBox, 分组框1, 13, 52, 45, 16, kCheck, "点击", true},
-    ControlDescription{编辑框3, Edit, 分组框1, 56, 51, 32, 16, kSingleLineEdit, "30"},
+    ControlDescription{编辑框3, Edit, 分组框1, 56, 51, 32, 16, kSingleLineEdit, "30", false, 5},
     ControlDescription{标签2, Label, 分组框1, 89, 52, 35, 14, kLabel, "次停止"},
     ControlDescription{编辑框1, Edit, 分组框1, 135, 52, 32, 16, kSingleLineEdit, "100"},
     ControlDescription{标签1, Label, 分组框1, 168, 52, 24, 16, kLabel, "毫秒"},
@@ -46,8 +46,14 @@ std::span<const ControlDescription> ControlDescriptions() {
     return kControls;
 }
 
+const ControlDescription* FindDescription(int controlId) {
+    const auto found = std::find_if(kControls.begin(), kControls.end(),
+                                    [controlId](const auto& d) { return static_cast<int>(d.id) == controlId; });
+    return found == kControls.end() ? nullptr : &*found;
+}
+
 const ControlDescription& DescriptionOf(Control id) {
-    return *std::find_if(kControls.begin(), kControls.end(), [id](const auto& d) { return d.id == id; });
+    return *FindDescription(static_cast<int>(id));
 }
 
 std::span<const Control> TabCycle() {

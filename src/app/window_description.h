@@ -29,10 +29,14 @@ struct ControlDescription {
     DWORD style;                   // beyond WS_CHILD and what the kind implies
     std::string_view text;         // GBK
     bool checked = false;          // radio buttons and the check box
+    int maxLength = 0;             // edit boxes: the most characters typed in, 0 for no limit
 };
 
 std::span<const ControlDescription> ControlDescriptions();
 const ControlDescription& DescriptionOf(Control id);
+
+// Null when no control of the window has the identifier.
+const ControlDescription* FindDescription(int controlId);
 
 // The visible, enabled controls among these are the Tab cycle, in this order.
 std::span<const Control> TabCycle();
